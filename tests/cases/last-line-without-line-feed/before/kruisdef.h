@@ -1,0 +1,5 @@
+/* kruispunt */
+#define SG01 1
+#define SG01_1 2
+#define SG02 3
+#define SG03 9

@@ -1,0 +1,3 @@
+/* kruispunt */
+#define SG01 1
+#define SG02 2

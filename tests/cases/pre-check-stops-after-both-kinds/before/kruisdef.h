@@ -1,0 +1,5 @@
+/* kruispunt */
+#define SG01 1
+#define SG01_1 2
+#define SG3 1
+#define SG02 3

@@ -1,0 +1,10 @@
+/* x */
+#define SG1 1
+#define SG2 1
+#define SG3 1
+#define SG4 1
+#define SG5 1
+#define SG6 1
+#define SG7 1
+#define SG01 1
+#define SG01_1 1

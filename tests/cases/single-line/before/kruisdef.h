@@ -1,0 +1,1 @@
+#define SG01 1
