@@ -46,8 +46,8 @@ struct LineContext {
 };
 
 DefineKind reportMalformed(const LineContext& context, const std::string& text) {
-    writeMessage(formatMessage("%s (%d) : %s\n", context.inputName, context.lineNumber,
-                               text.c_str()));
+    writeMessage(
+        formatMessage("%s (%d) : %s\n", context.inputName, context.lineNumber, text.c_str()));
     return DefineKind::error;
 }
 

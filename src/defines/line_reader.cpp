@@ -16,9 +16,9 @@ int readLine(TextInput& input, int limit, char* buffer) {
         lineStarted = true;
         const size_t count = static_cast<size_t>(available);
         const void* lineFeed = std::memchr(characters, '\n', count);
-        const size_t taken = lineFeed ? static_cast<size_t>(static_cast<const char*>(lineFeed) -
-                                                            characters) + 1
-                                      : count;
+        const size_t taken =
+            lineFeed ? static_cast<size_t>(static_cast<const char*>(lineFeed) - characters) + 1
+                     : count;
         const size_t keep = taken < capacity - kept ? taken : capacity - kept;
         std::memcpy(buffer + kept, characters, keep);
         kept += keep;

@@ -56,9 +56,8 @@ int preCheckInput(TextInput& input, const char* inputName, int& errorCount) {
     errorCount = 0;
     const bool passed = checkHeaderLines(input, inputName, line.data(), errorCount);
     if (rewindTextInput(input) != 0 && passed) {
-        writeMessage(
-            formatMessage("Het bestand %s kan niet opnieuw vanaf het begin worden gelezen.\n",
-                          inputName));
+        writeMessage(formatMessage(
+            "Het bestand %s kan niet opnieuw vanaf het begin worden gelezen.\n", inputName));
         ++errorCount;
     }
     return passed && errorCount == 0 ? 1 : 0;

@@ -33,6 +33,4 @@ void writeMessage(const std::string& message) {
         std::fwrite(message.data(), 1, message.size(), stdout);
 }
 
-void redirectMessages(const OutputStream* output) {
-    redirectedMessages = output;
-}
+void redirectMessages(const OutputStream* output) { redirectedMessages = output; }

@@ -54,8 +54,8 @@ bool refill(TextInput& input) {
             carried = 1;
             input.carriageReturnPending = false;
         }
-        const long count = input.source.read(input.source.context, input.block + carried,
-                                             kTextBlockSize);
+        const long count =
+            input.source.read(input.source.context, input.block + carried, kTextBlockSize);
         input.next = 0;
         if (count < 0) {
             input.failed = input.ended = true;
@@ -81,9 +81,7 @@ long peekText(TextInput& input, const char** characters) {
     return static_cast<long>(input.end - input.next);
 }
 
-void consumeText(TextInput& input, size_t count) {
-    input.next += count;
-}
+void consumeText(TextInput& input, size_t count) { input.next += count; }
 
 int rewindTextInput(TextInput& input) {
     resetDecoder(input);

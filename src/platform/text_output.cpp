@@ -32,7 +32,8 @@ long writeToTextOutput(void* context, const char* text, size_t length) {
     const char* const end = text + length;
     bool ok = true;
     for (const char* run = text; run < end;) {
-        const char* lineFeed = static_cast<const char*>(std::memchr(run, '\n', static_cast<size_t>(end - run)));
+        const char* lineFeed =
+            static_cast<const char*>(std::memchr(run, '\n', static_cast<size_t>(end - run)));
         const char* const runEnd = lineFeed ? lineFeed : end;
         ok = putBytes(output, run, static_cast<size_t>(runEnd - run)) && ok;
         if (lineFeed == nullptr) break;

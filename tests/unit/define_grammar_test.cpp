@@ -1,6 +1,6 @@
 #include "defines/define_grammar.h"
 
-#include "test_streams.h"
+#include "memory_streams.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,9 @@ const GrammarCase kCases[] = {
     {"#define SGMAX 7\n", ERROR, 0, 0, 0, kSgTwoDigits},
     {"#define SG03x 7\n", ERROR, 0, 0, 0, kSgIndexMissing},
     {"#define SG03 -5\n", ERROR, 0, 0, 0, kSgIndexMissing},
-    {"#define SG03\xA0" "7\n", ERROR, 0, 0, 0, kSgIndexMissing},
+    {"#define SG03\xA0"
+     "7\n",
+     ERROR, 0, 0, 0, kSgIndexMissing},
     // The whole run of digits is the index, however long.
     {"#define SG03 00007\n", SG, 3, -1, 7, ""},
     {"#define SG03 000000000000000000000000000999\n", SG, 3, -1, 999, ""},
@@ -119,8 +121,8 @@ TEST(DefineGrammar, ClassifiesEachCaseAndWritesItsDiagnostic) {
             EXPECT_EQ(entry.dtn, c.dtn);  // left alone by a signal-group define
             EXPECT_EQ(entry.index, c.index);
         }
-        const std::string expected = c.diagnostic.empty() ? ""
-                                     : "kruisdef.h (12) : " + c.diagnostic + "\n";
+        const std::string expected =
+            c.diagnostic.empty() ? "" : "kruisdef.h (12) : " + c.diagnostic + "\n";
         EXPECT_EQ(messages.take(), expected);
 
         EXPECT_EQ(checkDefineLine("kruisdef.h", c.line.c_str(), 12), c.kind);

@@ -1,6 +1,6 @@
 #include "defines/line_reader.h"
 
-#include "test_streams.h"
+#include "memory_streams.h"
 
 #include <gtest/gtest.h>
 
@@ -44,12 +44,23 @@ const LineCase kLineCases[] = {
     {"CR CR LF keeps the first CR", "a\r\r\n", {"a\r\n"}},
     {"CR at the very end stays", "a\r", {"a\r"}},
     {"LF CR LF", "\n\r\n", {"\n", "\n"}},
-    {"Ctrl-Z ends the input", "a\n\x1a" "b\n", {"a\n"}},
+    {"Ctrl-Z ends the input",
+     "a\n\x1a"
+     "b\n",
+     {"a\n"}},
     {"Ctrl-Z within a line", "ab\x1a\nc\n", {"ab"}},
     {"CR before Ctrl-Z stays", "a\r\x1a\n", {"a\r"}},
-    {"Ctrl-Z first", "\x1a" "abc\n", {}},
+    {"Ctrl-Z first",
+     "\x1a"
+     "abc\n",
+     {}},
     {"NUL is a character", std::string("a\0b\n", 4), {std::string("a\0b\n", 4)}},
-    {"0xFF is a character", "a\xff" "b\nc\n", {"a\xff" "b\n", "c\n"}},
+    {"0xFF is a character",
+     "a\xff"
+     "b\nc\n",
+     {"a\xff"
+      "b\n",
+      "c\n"}},
     {"last line without line feed", "a\nb", {"a\n", "b"}},
     {"empty lines", "\n\n", {"\n", "\n"}},
 };

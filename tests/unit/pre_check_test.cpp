@@ -1,7 +1,7 @@
 #include "defines/pre_check.h"
 
 #include "defines/line_reader.h"
-#include "test_streams.h"
+#include "memory_streams.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tables/table_fill.h"
 
-#include "test_streams.h"
+#include "memory_streams.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,8 @@ TEST(TableFill, MalformedDefineIsCountedAndTheNextOneStillConverted) {
 }
 
 TEST(TableFill, LinesAfterALongLineAndALastLineWithoutLineFeedAreConverted) {
-    const FillRun run = fill("#define SG01 1 /*" + std::string(200000, '\xff') + "*/\n#define SG02 2");
+    const FillRun run =
+        fill("#define SG01 1 /*" + std::string(200000, '\xff') + "*/\n#define SG02 2");
     EXPECT_EQ(run.output.text, kSignalGroupHeader + kRule + "   convSGItoSGN[1] = 1;\n" +
                                    "   convSGItoSGN[2] = 2;\n" + kClosingBody + "\n\n");
 }
@@ -124,10 +125,9 @@ TEST(TableFill, EachFailedWriteHasItsOwnMessageAndCount) {
 
 TEST(TableFill, FailedHeaderIsNotTriedAgain) {
     const FillRun run = fill("#define SG01 1\n#define SG02 2\n", {1});
-    EXPECT_EQ(run.output.writes, (std::vector<std::string>{kSignalGroupHeader,
-                                                           "   convSGItoSGN[1] = 1;\n",
-                                                           "   convSGItoSGN[2] = 2;\n",
-                                                           kClosingBody + "\n\n"}));
+    EXPECT_EQ(run.output.writes,
+              (std::vector<std::string>{kSignalGroupHeader, "   convSGItoSGN[1] = 1;\n",
+                                        "   convSGItoSGN[2] = 2;\n", kClosingBody + "\n\n"}));
     EXPECT_EQ(run.errorCount, 1);
 }
 
@@ -137,7 +137,8 @@ TEST(TableFill, WriteFailureMessageShowsTheLabelAsTyped) {
     MemoryInput input("");
     MessageCapture messages;
     writeTableFill(input.text, output.stream(), "kruisdef.h", "%s%n%x");
-    EXPECT_EQ(messages.take(), "%s%n%x : De regel '" + kClosingBody + "' kon niet worden geschreven\n");
+    EXPECT_EQ(messages.take(),
+              "%s%n%x : De regel '" + kClosingBody + "' kon niet worden geschreven\n");
 }
 
 }  // namespace

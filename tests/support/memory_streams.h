@@ -1,5 +1,5 @@
 #pragma once
-// In-memory streams for the unit tests: an input that can arrive in small
+// In-memory streams for the tests, fuzz targets and benchmarks: an input that can arrive in small
 // pieces and fail at a chosen byte, outputs that record or fail chosen
 // writes, and a capture of the messages that would go to standard output.
 
@@ -75,7 +75,7 @@ struct RecordingOutput {
 
 // Collects the messages written while it lives.
 class MessageCapture {
-public:
+  public:
     MessageCapture() { redirectMessages(&stream_); }
     ~MessageCapture() { redirectMessages(nullptr); }
     MessageCapture(const MessageCapture&) = delete;
@@ -88,7 +88,7 @@ public:
         return all;
     }
 
-private:
+  private:
     RecordingOutput output_;
     OutputStream stream_ = output_.stream();
 };
