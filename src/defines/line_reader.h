@@ -3,6 +3,8 @@
 
 #include "platform/text_input.h"
 
+#include <memory>
+
 // readLine's results besides a line.
 constexpr int kEndOfInput = -1;
 constexpr int kReadFailed = -2;
@@ -13,6 +15,12 @@ constexpr int kReadFailed = -2;
 // up to its line feed, but only its first kLineLimit - 1 characters are kept,
 // so memory stays bounded whatever the input.
 constexpr int kLineLimit = 65536;
+
+// A pass's line buffer of kLineLimit characters, left uninitialised: readLine
+// writes every character that is read back.
+inline std::unique_ptr<char[]> newLineBuffer() {
+    return std::unique_ptr<char[]>(new char[kLineLimit]);
+}
 
 // Reads the next line into buffer: every character up to and including the
 // line feed (a NUL byte is stored like any other), of which at most limit - 1

@@ -4,8 +4,6 @@
 #include "defines/line_reader.h"
 #include "platform/messages.h"
 
-#include <vector>
-
 namespace {
 
 // So many malformed lines say that this is no header worth checking further.
@@ -52,9 +50,9 @@ bool checkHeaderLines(TextInput& input, const char* inputName, char* line, int& 
 }  // namespace
 
 int preCheckInput(TextInput& input, const char* inputName, int& errorCount) {
-    std::vector<char> line(kLineLimit);
+    const std::unique_ptr<char[]> line = newLineBuffer();
     errorCount = 0;
-    const bool passed = checkHeaderLines(input, inputName, line.data(), errorCount);
+    const bool passed = checkHeaderLines(input, inputName, line.get(), errorCount);
     if (rewindTextInput(input) != 0 && passed) {
         writeMessage(formatMessage(
             "Het bestand %s kan niet opnieuw vanaf het begin worden gelezen.\n", inputName));

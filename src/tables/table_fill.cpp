@@ -5,7 +5,6 @@
 #include "platform/messages.h"
 
 #include <cstring>
-#include <vector>
 
 namespace {
 
@@ -99,10 +98,10 @@ void writeDetector(FillState& state, const DefineEntry& entry) {
 
 int writeTableFill(TextInput& input, const OutputStream& output, const char* inputName,
                    const char* outputLabel) {
-    std::vector<char> line(kLineLimit);
+    const std::unique_ptr<char[]> line = newLineBuffer();
     FillState state{output, outputLabel, false, false, 0};
     for (int lineNumber = 1;; ++lineNumber) {
-        const int read = readLine(input, kLineLimit, line.data());
+        const int read = readLine(input, kLineLimit, line.get());
         if (read == kEndOfInput) break;
         if (read == kReadFailed) {
             reportReadFailure(inputName);
@@ -110,7 +109,7 @@ int writeTableFill(TextInput& input, const OutputStream& output, const char* inp
             break;
         }
         DefineEntry entry{};
-        switch (parseDefineLine(inputName, lineNumber, line.data(), entry)) {
+        switch (parseDefineLine(inputName, lineNumber, line.get(), entry)) {
         case DefineKind::signalGroup: writeSignalGroup(state, entry); break;
         case DefineKind::detector: writeDetector(state, entry); break;
         case DefineKind::error: ++state.errorCount; break;

@@ -18,7 +18,8 @@ Every file of the working directory but conv.c must be unchanged by the run. The
 build's standard output is in text mode, so there each LF is expected as
 CR LF; conv.c is the same on both.
 
-  run_case.py --tool BUILD/tabelsmid CASE_FOLDER [--emulator CMD] [--windows] [--update]
+  run_case.py --tool BUILD/tabelsmid CASE_FOLDER [--emulator CMD] [--windows]
+              [--max-rss-kib N] [--update]
 """
 
 import argparse
@@ -32,8 +33,10 @@ import subprocess
 import sys
 import tempfile
 
-# Peak memory allowed for any case: the tool keeps one bounded line buffer per
-# pass, so even a header with a line of 100 MB stays far below this.
+# Peak memory allowed for any case by default: the tool keeps one bounded line
+# buffer per pass, so even a header with a line of 100 MB stays far below this.
+# (The figure includes what the runner's own process held when it started the
+# tool, some 10 MiB, so the runner never holds a large file in memory.)
 MAX_RSS_KIB = 32 * 1024
 
 
@@ -51,7 +54,7 @@ def drop_to_nobody():
 def long_line_header(workdir, size):
     """Puts a line of size bytes in front of the defines of kruisdef.h."""
     header = workdir / "kruisdef.h"
-    rest = header.read_bytes()
+    rest = header.read_bytes()  # the small rest of the header, after the long line
     with open(header, "wb") as out:
         out.write(b"/*")
         chunk = b"x" * (1 << 20)
@@ -92,7 +95,11 @@ def fingerprints(workdir):
     digests = {}
     for path in sorted(workdir.rglob("*")):
         if path.is_file() and not path.is_symlink() and path.name != "conv.c":
-            digests[str(path.relative_to(workdir))] = hashlib.sha256(path.read_bytes()).hexdigest()
+            digest = hashlib.sha256()
+            with open(path, "rb") as file:
+                for block in iter(lambda: file.read(1 << 20), b""):
+                    digest.update(block)
+            digests[str(path.relative_to(workdir))] = digest.hexdigest()
     return digests
 
 
@@ -156,8 +163,9 @@ def check_result(args, case, workdir, result, untouched):
         compare("conv.c", read_bytes(case / "conv.c"), actual_conv, failures)
     compare("the files besides conv.c", untouched, fingerprints(workdir), failures)
     peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
-    if not args.emulator and peak > MAX_RSS_KIB:
-        failures.append(f"peak memory {peak} KiB is above {MAX_RSS_KIB} KiB")
+    if args.max_rss_kib and peak > args.max_rss_kib:
+        failures.append(f"peak memory {peak} KiB is above {args.max_rss_kib} KiB")
+    print(f"peak memory: {peak} KiB")
     for failure in failures:
         print(failure)
     return 1 if failures else 0
@@ -186,6 +194,8 @@ def main():
     parser.add_argument("--tool", required=True, help="the tabelsmid executable")
     parser.add_argument("--emulator", help="command that runs the tool, such as wine")
     parser.add_argument("--windows", action="store_true", help="the tool is the Windows build")
+    parser.add_argument("--max-rss-kib", type=int, default=MAX_RSS_KIB,
+                        help="peak memory allowed for the tool; 0: not checked")
     parser.add_argument("--update", action="store_true", help="rewrite the expected files")
     parser.add_argument("case", help="the case folder")
     sys.exit(run_case(parser.parse_args()))

@@ -1,0 +1,3 @@
+/* conv.c */
+void convFillTables(void)
+{
