@@ -7,7 +7,15 @@ A case folder holds:
   args           the arguments, one per line (default: kruisdef.h, CONV.C);
                  an empty file means no arguments
   stdin          bytes piped into standard input (default: none, stdin closed)
-  setup          conditions that data cannot hold, one per line (see SETUPS)
+  setup          conditions that data cannot hold, one per line:
+                   posix-only / linux-only   skip the case elsewhere (exit 77)
+                   symlink NAME TARGET       NAME is a symbolic link to TARGET
+                   directory NAME            NAME is a directory
+                   mode OCTAL NAME           chmod; "." is the working directory
+                   unprivileged              run the tool as nobody when the
+                                             tests run as root, so that modes hold
+                   long-line BYTES           put a comment line of BYTES bytes
+                                             in front of kruisdef.h
   stdout         the expected standard output, with LF line ends (default: empty)
   stderr         the expected standard error of the POSIX build (default: not compared)
   status         the expected exit status (default: 0)
@@ -69,10 +77,11 @@ def long_line_header(workdir, size):
 def apply_setup(line, workdir, launch):
     """Applies one setup line; returns a reason to skip the case, or None."""
     words = line.split()
-    if words[0] == "posix-only" and launch["windows"]:
-        return "the condition exists only on POSIX"
     if words[0] == "posix-only":
-        return None
+        return "the condition exists only on POSIX" if launch["windows"] else None
+    if words[0] == "linux-only":
+        linux = sys.platform.startswith("linux") and not launch["windows"]
+        return None if linux else "the condition exists only on Linux"
     if words[0] == "symlink":  # symlink NAME TARGET
         (workdir / words[1]).symlink_to(words[2])
     elif words[0] == "directory":  # directory NAME
