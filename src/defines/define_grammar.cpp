@@ -2,15 +2,33 @@
 
 #include "platform/messages.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
 
-// Character classes of the C locale, on bytes: 0x80 to 0xFF are none of them.
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isNameCharacter(char c) { return isLetter(c) || isDigit(c) || c == '_'; }
-bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+// Character classes of the C locale, on bytes: 0x80 to 0xFF are none of
+// them. A table makes each test one load, whatever the locale.
+enum CharacterClass : unsigned char { kDigit = 1, kSpace = 2, kNameCharacter = 4 };
+
+constexpr std::array<unsigned char, 256> makeCharacterClasses() {
+    std::array<unsigned char, 256> classes{};
+    for (int c = '0'; c <= '9'; ++c) classes[c] = kDigit | kNameCharacter;
+    for (int c = 'a'; c <= 'z'; ++c) classes[c] = kNameCharacter;
+    for (int c = 'A'; c <= 'Z'; ++c) classes[c] = kNameCharacter;
+    classes['_'] = kNameCharacter;
+    for (int c : {' ', '\t', '\n', '\v', '\f', '\r'}) classes[c] = kSpace;
+    return classes;
+}
+
+constexpr std::array<unsigned char, 256> kCharacterClasses = makeCharacterClasses();
+
+bool hasClass(char c, CharacterClass characterClass) {
+    return (kCharacterClasses[static_cast<unsigned char>(c)] & characterClass) != 0;
+}
+bool isDigit(char c) { return hasClass(c, kDigit); }
+bool isSpace(char c) { return hasClass(c, kSpace); }
+bool isNameCharacter(char c) { return hasClass(c, kNameCharacter); }
 
 const char* skipSpaces(const char* p) {
     while (isSpace(*p)) ++p;
@@ -121,8 +139,10 @@ DefineKind classifyDetector(const LineContext& context, const char* name, Define
 // The one implementation behind both forms. Everything before the first '#'
 // is skipped; comments and conditional compilation are not interpreted.
 DefineKind classifyDefineLine(const LineContext& context, const char* line, DefineEntry& entry) {
-    const char* hash = std::strchr(line, '#');
-    if (hash == nullptr || std::strncmp(hash, "#define", 7) != 0) return DefineKind::ignored;
+    // A plain loop: in a header the '#' mostly stands first on its line.
+    const char* hash = line;
+    while (*hash != '#' && *hash != '\0') ++hash;
+    if (*hash == '\0' || std::strncmp(hash, "#define", 7) != 0) return DefineKind::ignored;
     const char* name = skipSpaces(hash + 7);
     if (name[0] != 'S' || name[1] != 'G') return DefineKind::ignored;
     return nameHasUnderscore(name) ? classifyDetector(context, name, entry)

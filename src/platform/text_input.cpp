@@ -15,17 +15,24 @@ void resetDecoder(TextInput& input) {
 }
 
 // Drops every CR that stands right before an LF in block[0, count), in
-// place; returns the new count.
+// place; returns the new count. Hops from CR to CR: text between them moves
+// as a whole.
 size_t squeezeCarriageReturns(char* block, size_t count) {
-    char* out = static_cast<char*>(std::memchr(block, '\r', count));
-    if (out == nullptr) return count;
-    const char* in = out;
     const char* const limit = block + count;
-    while (in < limit) {
-        if (*in == '\r' && in + 1 < limit && in[1] == '\n') ++in;
-        *out++ = *in++;
+    const char* in = static_cast<const char*>(std::memchr(block, '\r', count));
+    if (in == nullptr) return count;
+    char* out = block + (in - block);
+    for (;;) {  // in is at a CR
+        if (in + 1 < limit && in[1] == '\n') ++in;
+        const void* nextCarriageReturn =
+            std::memchr(in + 1, '\r', static_cast<size_t>(limit - (in + 1)));
+        const char* const runEnd = nextCarriageReturn ? static_cast<const char*>(nextCarriageReturn)
+                                                      : limit;
+        std::memmove(out, in, static_cast<size_t>(runEnd - in));
+        out += runEnd - in;
+        if (runEnd == limit) return static_cast<size_t>(out - block);
+        in = runEnd;
     }
-    return static_cast<size_t>(out - block);
 }
 
 // Decodes count raw bytes in block (a carried CR included) into characters.

@@ -12,33 +12,43 @@ bool flushBuffer(TextOutput& output) {
     return used == 0 || std::fwrite(output.buffer, 1, used, output.file) == used;
 }
 
-// Appends bytes to the buffer, writing the buffer out whenever it is full.
-bool putBytes(TextOutput& output, const char* bytes, size_t count) {
-    bool ok = true;
-    while (count > 0) {
-        if (output.used == kTextOutputBufferSize) ok = flushBuffer(output) && ok;
-        const size_t room = kTextOutputBufferSize - output.used;
-        const size_t piece = count < room ? count : room;
-        std::memcpy(output.buffer + output.used, bytes, piece);
-        output.used += piece;
-        bytes += piece;
-        count -= piece;
+// Copies text to out with every line feed as CR LF; returns the new end.
+char* storeWithCrLf(char* out, const char* text, size_t length) {
+    const char* const end = text + length;
+    for (;;) {
+        const void* lineFeed = std::memchr(text, '\n', static_cast<size_t>(end - text));
+        const char* const runEnd = lineFeed ? static_cast<const char*>(lineFeed) : end;
+        std::memcpy(out, text, static_cast<size_t>(runEnd - text));
+        out += runEnd - text;
+        if (lineFeed == nullptr) return out;
+        *out++ = '\r';
+        *out++ = '\n';
+        text = runEnd + 1;
+        if (text == end) return out;
     }
+}
+
+bool putByte(TextOutput& output, char byte) {
+    const bool ok = output.used < kTextOutputBufferSize || flushBuffer(output);
+    output.buffer[output.used++] = byte;
     return ok;
 }
 
+// Stores text with every line feed as CR LF. The buffer is written out
+// whenever it is full and another byte comes, exactly as a stdio stream with
+// a buffer of this size would.
 long writeToTextOutput(void* context, const char* text, size_t length) {
     TextOutput& output = *static_cast<TextOutput*>(context);
-    const char* const end = text + length;
+    if (length <= (kTextOutputBufferSize - output.used) / 2) {
+        // Room for the text even if it were all line feeds: no flush can come.
+        output.used = static_cast<size_t>(storeWithCrLf(output.buffer + output.used, text, length) -
+                                          output.buffer);
+        return static_cast<long>(length);
+    }
     bool ok = true;
-    for (const char* run = text; run < end;) {
-        const char* lineFeed =
-            static_cast<const char*>(std::memchr(run, '\n', static_cast<size_t>(end - run)));
-        const char* const runEnd = lineFeed ? lineFeed : end;
-        ok = putBytes(output, run, static_cast<size_t>(runEnd - run)) && ok;
-        if (lineFeed == nullptr) break;
-        ok = putBytes(output, "\r\n", 2) && ok;
-        run = lineFeed + 1;
+    for (size_t i = 0; i < length; ++i) {
+        if (text[i] == '\n') ok = putByte(output, '\r') && ok;
+        ok = putByte(output, text[i]) && ok;
     }
     return ok ? static_cast<long>(length) : -1;
 }

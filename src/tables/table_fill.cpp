@@ -12,10 +12,11 @@ const char kSignalGroupHeader[] = "\n\n/* Vul signaalgroep conversie tabel */\n"
 const char kDetectorHeader[] = "\n\n /* Vul detector conversie tabel */\n";
 const char kHeaderRule[] = " /* ---------------------------- */\n\n";
 const char kClosingLine[] =
-    "}                                                     /* convFillTables */";
+    "}                                                     /* convFillTables */\n\n";
+const size_t kClosingLineEnds = 2;
 
-// Room for the longest line written: the closing line and its two line feeds.
-const size_t kOutputLineCapacity = 96;
+// Room for the longest statement: two numbers of up to 11 characters.
+const size_t kOutputLineCapacity = 64;
 
 struct FillState {
     const OutputStream& output;
@@ -39,59 +40,81 @@ void writeHeaderOnce(FillState& state, bool& written, const char* comment, const
     ++state.errorCount;
 }
 
-char* appendText(char* out, const char* text) {
-    const size_t length = std::strlen(text);
+// The beginning of a statement, up to its subscript: the same length for
+// every table.
+const size_t kStatementStartLength = 16;
+const char kSignalGroupToNumber[] = "   convSGItoSGN[";
+const char kDetectorToSignalGroup[] = "   convDTItoSGN[";
+const char kDetectorToNumber[] = "   convDTItoDTN[";
+static_assert(sizeof kSignalGroupToNumber == kStatementStartLength + 1 &&
+                  sizeof kDetectorToSignalGroup == kStatementStartLength + 1 &&
+                  sizeof kDetectorToNumber == kStatementStartLength + 1,
+              "statement starts differ in length");
+
+// Appends text; called with constant lengths, so the copy compiles to moves.
+inline char* appendText(char* out, const char* text, size_t length) {
     std::memcpy(out, text, length);
     return out + length;
 }
 
-// Appends value in decimal (values here are never negative).
+// Appends value in decimal. Values here are never negative and mostly below
+// 1000 (signal groups and indexes): those take no loop.
 char* appendNumber(char* out, int value) {
-    char digits[12];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value > 0);
-    while (count > 0) *out++ = digits[--count];
-    return out;
+    if (value < 10) {
+        out[0] = static_cast<char>('0' + value);
+        return out + 1;
+    }
+    if (value < 100) {
+        out[0] = static_cast<char>('0' + value / 10);
+        out[1] = static_cast<char>('0' + value % 10);
+        return out + 2;
+    }
+    if (value < 1000) {
+        out[0] = static_cast<char>('0' + value / 100);
+        out[1] = static_cast<char>('0' + value / 10 % 10);
+        out[2] = static_cast<char>('0' + value % 10);
+        return out + 3;
+    }
+    out = appendNumber(out, value / 1000);
+    const int below1000 = value % 1000;
+    out[0] = static_cast<char>('0' + below1000 / 100);
+    out[1] = static_cast<char>('0' + below1000 / 10 % 10);
+    out[2] = static_cast<char>('0' + below1000 % 10);
+    return out + 3;
 }
 
-// Writes line followed by ending in one write; a failure names the line,
-// without its ending, and counts one error.
-void writeOutputLine(FillState& state, const char* line, size_t length, const char* ending) {
-    char text[kOutputLineCapacity];
-    std::memcpy(text, line, length);
-    const char* end = appendText(text + length, ending);
-    if (writeText(state.output, text, static_cast<size_t>(end - text)) > 0) return;
+// Writes text, a line and its line ends, in one write. A failure names the
+// line, its first lineLength characters, and counts one error.
+void writeOutputLine(FillState& state, const char* text, size_t length, size_t lineLength) {
+    if (writeText(state.output, text, length) > 0) return;
     writeMessage(formatMessage("%s : De regel '%.*s' kon niet worden geschreven\n",
-                               state.outputLabel, static_cast<int>(length), line));
+                               state.outputLabel, static_cast<int>(lineLength), text));
     ++state.errorCount;
 }
 
 // Writes "   <table>[<index>] = <value>;".
-void writeStatement(FillState& state, const char* table, int index, int value) {
-    char line[kOutputLineCapacity];
-    char* end = appendText(line, "   ");
-    end = appendText(end, table);
-    *end++ = '[';
+void writeStatement(FillState& state, const char* start, int index, int value) {
+    char text[kOutputLineCapacity];
+    char* end = appendText(text, start, kStatementStartLength);
     end = appendNumber(end, index);
-    end = appendText(end, "] = ");
+    end = appendText(end, "] = ", 4);
     end = appendNumber(end, value);
-    writeOutputLine(state, line, static_cast<size_t>(end - line), ";\n");
+    const size_t lineLength = static_cast<size_t>(end - text);
+    end = appendText(end, ";\n", 2);
+    writeOutputLine(state, text, static_cast<size_t>(end - text), lineLength);
 }
 
 void writeSignalGroup(FillState& state, const DefineEntry& entry) {
     writeHeaderOnce(state, state.signalGroupHeaderWritten, kSignalGroupHeader,
                     "De header van signaalgroepen kan niet worden geschreven");
-    writeStatement(state, "convSGItoSGN", entry.index, entry.sgn);
+    writeStatement(state, kSignalGroupToNumber, entry.index, entry.sgn);
 }
 
 void writeDetector(FillState& state, const DefineEntry& entry) {
     writeHeaderOnce(state, state.detectorHeaderWritten, kDetectorHeader,
                     "De header van detectoren kan niet worden geschreven");
-    writeStatement(state, "convDTItoSGN", entry.index, entry.sgn);
-    writeStatement(state, "convDTItoDTN", entry.index, entry.dtn);
+    writeStatement(state, kDetectorToSignalGroup, entry.index, entry.sgn);
+    writeStatement(state, kDetectorToNumber, entry.index, entry.dtn);
 }
 
 }  // namespace
@@ -118,6 +141,7 @@ int writeTableFill(TextInput& input, const OutputStream& output, const char* inp
     }
     // The function is closed whatever happened before, so conv.c stays
     // C source; the count tells the caller that something is missing.
-    writeOutputLine(state, kClosingLine, sizeof kClosingLine - 1, "\n\n");
+    const size_t closingLength = sizeof kClosingLine - 1;
+    writeOutputLine(state, kClosingLine, closingLength, closingLength - kClosingLineEnds);
     return state.errorCount;
 }
