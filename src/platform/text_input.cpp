@@ -26,8 +26,8 @@ size_t squeezeCarriageReturns(char* block, size_t count) {
         if (in + 1 < limit && in[1] == '\n') ++in;
         const void* nextCarriageReturn =
             std::memchr(in + 1, '\r', static_cast<size_t>(limit - (in + 1)));
-        const char* const runEnd = nextCarriageReturn ? static_cast<const char*>(nextCarriageReturn)
-                                                      : limit;
+        const char* const runEnd =
+            nextCarriageReturn ? static_cast<const char*>(nextCarriageReturn) : limit;
         std::memmove(out, in, static_cast<size_t>(runEnd - in));
         out += runEnd - in;
         if (runEnd == limit) return static_cast<size_t>(out - block);

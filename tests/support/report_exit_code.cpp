@@ -30,8 +30,8 @@ int main() {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandAfterOwnName(), nullptr, nullptr, TRUE, 0, nullptr,
-                        nullptr, &startup, &process)) {
+    if (!CreateProcessW(nullptr, commandAfterOwnName(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &process)) {
         std::fprintf(stderr, "report_exit_code: cannot start the command (error %lu)\n",
                      GetLastError());
         return 125;
