@@ -57,9 +57,13 @@ inline char* appendText(char* out, const char* text, size_t length) {
     return out + length;
 }
 
-// Appends value in decimal. Values here are never negative and mostly below
-// 1000 (signal groups and indexes): those take no loop.
+// Appends value, which is never negative here, in decimal. Values below 1000,
+// all that the grammar lets through, take no loop and no call.
 char* appendNumber(char* out, int value) {
+    if (value >= 1000) {  // kept right all the same
+        out = appendNumber(out, value / 10);
+        value %= 10;
+    }
     if (value < 10) {
         out[0] = static_cast<char>('0' + value);
         return out + 1;
@@ -69,17 +73,9 @@ char* appendNumber(char* out, int value) {
         out[1] = static_cast<char>('0' + value % 10);
         return out + 2;
     }
-    if (value < 1000) {
-        out[0] = static_cast<char>('0' + value / 100);
-        out[1] = static_cast<char>('0' + value / 10 % 10);
-        out[2] = static_cast<char>('0' + value % 10);
-        return out + 3;
-    }
-    out = appendNumber(out, value / 1000);
-    const int below1000 = value % 1000;
-    out[0] = static_cast<char>('0' + below1000 / 100);
-    out[1] = static_cast<char>('0' + below1000 / 10 % 10);
-    out[2] = static_cast<char>('0' + below1000 % 10);
+    out[0] = static_cast<char>('0' + value / 100);
+    out[1] = static_cast<char>('0' + value / 10 % 10);
+    out[2] = static_cast<char>('0' + value % 10);
     return out + 3;
 }
 
