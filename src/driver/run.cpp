@@ -30,8 +30,7 @@ void reportOpenFailure(const char* name) {
     writeMessage(formatMessage("Het bestand '%s' kon niet worden geopend.", name));
 }
 
-// Appends the conversion of input to conv.c: returns the error count, or
-// kOpenFailedStatus when conv.c cannot be opened.
+// Appends the conversion of input to conv.c: returns the exit status.
 int convertInto(TextInput& input, const char* inputName, const char* outputLabel) {
     FILE* file = openOutputFile(kOutputFileName);
     if (file == nullptr) {
@@ -47,7 +46,7 @@ int convertInto(TextInput& input, const char* inputName, const char* outputLabel
                                    outputLabel));
         ++errorCount;
     }
-    return errorCount;
+    return exitStatusForCount(errorCount);
 }
 
 // Checks, then converts, the open input: returns the exit status.
@@ -55,7 +54,7 @@ int convertInput(TextInput& input, const char* inputName, const char* outputLabe
     int refusals = 0;
     if (!preCheckInput(input, inputName, refusals))
         return exitStatusForCount(refusals > 0 ? refusals : 1);  // refused is never success
-    return exitStatusForCount(convertInto(input, inputName, outputLabel));
+    return convertInto(input, inputName, outputLabel);
 }
 
 }  // namespace
